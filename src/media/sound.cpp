@@ -23,6 +23,7 @@ void MainWin::SoundStop(int index)
 
 void MainWin::soundBtn_Action() {}
 void MainWin::MovieSet(const QString &) {}
+void MainWin::MovieKey(const QString &) {}
 void MainWin::mvp_Open() {}
 void MainWin::mvp_Stop() {}
 

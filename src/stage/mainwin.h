@@ -125,6 +125,8 @@ public:
     void SoundStop(int index);
     void soundBtn_Action();
     void MovieSet(const QString &name);
+    // A movie key ("y" "u" "i" "o" "p"): shows the theme's movie, or ends the one on show.
+    void MovieKey(const QString &key);
     void mvp_Open();
     void mvp_Stop();
     void LoadMess();
