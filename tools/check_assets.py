@@ -166,6 +166,15 @@ def main():
               unicodedata.normalize('NFC', f) == f, 'not rank-name_count.jpg in NFC')
         check(f'item {f} size', size_of(os.path.join(demo, 'item', f)) == (280, 200), 'not 280x200')
 
+    # help pages open from the program, offline: UTF-8, linked together,
+    # nothing fetched from outside
+    pages = ('howto.html', 'howmake.html', 'contact.html')
+    for page in pages:
+        html = open(os.path.join(root, 'help', page), encoding='utf-8').read()
+        check(f'help/{page} charset', '<meta charset="utf-8">' in html, 'no utf-8 meta')
+        check(f'help/{page} links', all(f'href="{o}"' in html for o in pages if o != page), 'missing a link')
+        check(f'help/{page} offline', re.search(r'(src|href)="(https?:)?//', html) is None, 'external resource')
+
     total = sum(os.path.getsize(os.path.join(dp, f)) for dp, _, fs in os.walk(demo) for f in fs)
     check('demo size', total < 5 * 1024 * 1024, f'{total / 1e6:.1f} MB')
 

@@ -108,12 +108,12 @@ def main():
     size = 112         # letter height on screen
     ground = 160       # letter centre once landed
     # keep each letter's own proportions ("！" is narrow)
-    aspect = []
+    ratios = []
     for path in letters:
         w, h = subprocess.run(['/usr/bin/identify', '-format', '%w %h', path], capture_output=True, text=True,
                               check=True).stdout.split()
-        aspect.append(int(w) / int(h))
-    widths = [a * size for a in aspect]
+        ratios.append(int(w) / int(h))
+    widths = [a * size for a in ratios]
     total = sum(widths) + 4 * (len(widths) - 1)
     centres, x = [], (W - total) / 2
     for w in widths:

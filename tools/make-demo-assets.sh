@@ -7,6 +7,7 @@ set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 DEMO=$ROOT/demo
 TOOLS=$ROOT/tools
+export PYTHONDONTWRITEBYTECODE=1  # no __pycache__ left in tools/
 
 # Only what these scripts make is removed, anything else in demo/ stays.
 rm -rf "$DEMO/theme" "$DEMO/sound" "$DEMO/item" "$DEMO/message.txt" "$DEMO/def.txt"
