@@ -280,8 +280,9 @@ def party_s1(path):
     for i in range(16):
         g = (1.0 if i % 2 == 0 else 0.72) * rnd.uniform(0.9, 1.05)
         b.add(snare(sr, rnd, tc=0.045, bright=rnd.uniform(1900, 2300)), i * 0.03, g)
-    # a soft low rumble keeps the roll from sounding thin
-    b.add(tone(98, 0.48, sr, ((1, 1.0), (2, 0.3)), attack=0.0, release=0.0), 0, 0.06)
+    # a soft low rumble keeps the roll from sounding thin; 100 Hz fits the
+    # loop a whole number of times (48 cycles), so it has no seam
+    b.add(tone(100, 0.48, sr, ((1, 1.0), (2, 0.3)), attack=0.0, release=0.0), 0, 0.06)
     save(b, path, rms_db=-19)
 
 
