@@ -50,7 +50,8 @@ gear_path=$(awk 'BEGIN {
 }')
 printf '%s\n' "fill '$INK' fill-rule evenodd
 path '$gear_path M 122,96 A 26,26 0 1,0 70,96 A 26,26 0 1,0 122,96 Z'" > "$TMP/gear.mvg"
-"$IM" -size 192x192 xc:none -draw "$(cat "$TMP/gear.mvg")" -scale 24x24 "$OUT/deflogo.png"
+"$IM" -size 192x192 xc:none -draw "$(cat "$TMP/gear.mvg")" -scale 24x24 \
+    -strip -define png:exclude-chunks=date,time "$OUT/deflogo.png"
 
 # Full screen: arrowheads pointing out to the four corners.
 render_big sfull "fill '$INK' stroke '$INK' stroke-width 10 stroke-linejoin round
