@@ -459,18 +459,21 @@ void TestDraw::externalOrder_data()
     QTest::addColumn<int>("draws");
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QList<int>>("flags");
+    QTest::addColumn<QString>("board"); // the texts as the board letters them
 
     QTest::newRow("7, 3, 7 then random")
-        << "7,3,7" << 4 << QStringList{"7", "3", "7", "1"} << QList<int>{1, 3, 7};
+        << "7,3,7" << 4 << QStringList{"7", "3", "7", "1"} << QList<int>{1, 3, 7} << "7、3、7、1";
     QTest::newRow("line ends and blanks stay in the text")
         << "7,\r\n3 , 12\r\n"
-        << 3 << QStringList{"7", "\r\n3 ", " 12\r\n"} << QList<int>{3, 7, 12};
-    QTest::newRow("full-width digits") << "７,１２" << 2 << QStringList{"７", "１２"} << QList<int>{7, 12};
+        << 3 << QStringList{"7", "\r\n3 ", " 12\r\n"} << QList<int>{3, 7, 12} << "7、3 、 12";
+    QTest::newRow("full-width digits")
+        << "７,１２" << 2 << QStringList{"７", "１２"} << QList<int>{7, 12} << "７、１２";
     QTest::newRow("trailing comma leaves the spun number")
-        << "7," << 2 << QStringList{"7", "1"} << QList<int>{1, 7};
+        << "7," << 2 << QStringList{"7", "1"} << QList<int>{1, 7} << "7、1";
     QTest::newRow("fields the flags cannot hold")
         << "0,abc,-5,10002,99999999999,10001" << 6
-        << QStringList{"0", "abc", "-5", "10002", "99999999999", "10001"} << QList<int>{10001};
+        << QStringList{"0", "abc", "-5", "10002", "99999999999", "10001"} << QList<int>{10001}
+        << "0、abc、-5、10002、99999999999、10001";
 }
 
 void TestDraw::externalOrder()
@@ -479,6 +482,7 @@ void TestDraw::externalOrder()
     QFETCH(int, draws);
     QFETCH(QStringList, texts);
     QFETCH(QList<int>, flags);
+    QFETCH(QString, board);
     TestStage t;
     t.writeText(QStringLiteral("select.csv"), file);
     MainWin &w = openStage(t, 1, 75, {{2, 10}, {21, 1}});
@@ -487,6 +491,9 @@ void TestDraw::externalOrder()
         drawOnce(t, w);
     QCOMPARE(drawnTexts(w), texts);
     QCOMPARE(w.No->text(), texts.last());
+    // Lettered on one line, so a line end cannot push the number out of the oval.
+    QCOMPARE(static_cast<QLabel *>(w.No)->text(), QString(texts.last()).remove(u'\r').remove(u'\n'));
+    QCOMPARE(w.result->accessibleDescription(), board);
     QCOMPARE(flagged(w), flags);
     QVERIFY(t.dialogs.messages.isEmpty());
     // The spin itself stays random, inside the range.

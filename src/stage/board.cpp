@@ -117,7 +117,7 @@ void MainWin::result_Paint(QPainter &g)
     const bool reverse = sousa[23] != 0;
     for (qsizetype i = 0; i < std::min<qsizetype>(entries, room); ++i) {
         const DrawnEntry &e = cList.at(reverse ? entries - 1 - i : i);
-        disc.paint(int(i), e.text, entryColour(e));
+        disc.paint(int(i), onOneLine(e.text), entryColour(e));
     }
 }
 

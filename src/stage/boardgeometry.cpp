@@ -55,7 +55,7 @@ QStringList boardTexts(const QList<DrawnEntry> &drawn, const DrawnFlags &P, int 
     const qsizetype count = drawn.size();
     out.reserve(count);
     for (qsizetype i = 0; i < count; ++i)
-        out.append(drawn.at(reverse ? count - 1 - i : i).text);
+        out.append(onOneLine(drawn.at(reverse ? count - 1 - i : i).text));
     return out;
 }
 

@@ -33,8 +33,8 @@ struct BoardGeometry
 
 BoardGeometry boardGeometry(int yoko);
 
-// The texts on the board, in the order painted: the drawn list in draw order (or reversed),
-// or the flagged numbers from 1 to max ascending.
+// The texts on the board (each on one line), in the order painted: the drawn list in draw order (or
+// reversed), or the flagged numbers from 1 to max ascending.
 QStringList boardTexts(const QList<DrawnEntry> &drawn, const DrawnFlags &P, int max, bool reverse,
                        bool numberOrder);
 

@@ -44,8 +44,12 @@ void completeDraw(MainWin &w)
     if (w.sousa[21] == 1 && !w.CyusenList.isEmpty()) {
         const QStringList fields = orderFields(w.CyusenList);
         // A blank field (a trailing comma) prescribes nothing: the spun number stands.
-        if (w.cList.size() < fields.size() && !isBlankField(fields.at(w.cList.size())))
-            w.No->setText(fields.at(w.cList.size()));
+        if (w.cList.size() < fields.size() && !isBlankField(fields.at(w.cList.size()))) {
+            const QString &field = fields.at(w.cList.size());
+            w.No->setText(field);
+            // The label keeps the field as it reads; it letters it on one line.
+            static_cast<QLabel *>(w.No)->setText(onOneLine(field));
+        }
     }
     const QString shown = w.No->text();
     // A field that is no number of the flags (0, negative, text, above 10001) is recorded

@@ -62,6 +62,14 @@ int drawnValue(const QString &text)
     return text::leadingInt(text.normalized(QString::NormalizationForm_KC).trimmed());
 }
 
+QString onOneLine(const QString &text)
+{
+    QString out = text;
+    out.remove(u'\r');
+    out.remove(u'\n');
+    return out;
+}
+
 bool isBlankField(const QString &field)
 {
     return field.trimmed().isEmpty();

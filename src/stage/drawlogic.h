@@ -48,6 +48,10 @@ QStringList orderFields(const QString &list);
 // around it are dropped and full-width digits read as digits; 0 when it holds none.
 int drawnValue(const QString &text);
 
+// A drawn text as the stage and the board letter it: line ends of an external field dropped,
+// so that they cannot push the number out of its disc or the oval. Blanks stay.
+QString onOneLine(const QString &text);
+
 // A field of nothing but blanks and line ends (a trailing comma) prescribes no number.
 bool isBlankField(const QString &field);
 
