@@ -24,6 +24,7 @@ struct Figures
 {
     double mean = 0;
     double median = 0;
+    double p99 = 0;
     double worst = 0;
 };
 
@@ -44,13 +45,15 @@ Figures measure(int runs, const std::function<void()> &f)
         out.mean += v;
     out.mean /= runs;
     out.median = us[us.size() / 2];
+    out.p99 = us[us.size() * 99 / 100];
     out.worst = us.back();
     return out;
 }
 
 void print(const char *what, const Figures &f)
 {
-    std::printf("%-58s mean %9.1f us  median %9.1f us  worst %9.1f us\n", what, f.mean, f.median, f.worst);
+    std::printf("%-56s mean %8.1f  median %8.1f  p99 %8.1f  worst %8.1f us\n", what, f.mean, f.median, f.p99,
+                f.worst);
 }
 
 // A stage on a manual clock whose random numbers come from the given source.

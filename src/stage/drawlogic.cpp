@@ -33,11 +33,12 @@ int pickUndrawn(const DrawnFlags &P, DrawRange range, RandomSource &random)
     const int left = undrawnCount(P, range);
     if (left == 0)
         return 0;
-    // Capped, so that a range nearly used up (or dice that keep landing on drawn numbers)
-    // cannot hold up the tick. A success within the cap is uniform over the undrawn numbers,
-    // and so is the fallback, so the pick stays uniform either way.
-    const qint64 tries = 4 * qint64(range.size());
-    for (qint64 i = 0; i < tries; ++i) {
+    // As many tries as the range has numbers, so that a range nearly used up (or dice that keep
+    // landing on drawn numbers) cannot hold up the tick; with five or more numbers left the
+    // fallback is needed less than once in a hundred steps. A success within the cap is uniform
+    // over the undrawn numbers, and so is the fallback, so the pick stays uniform either way.
+    const int tries = range.size();
+    for (int i = 0; i < tries; ++i) {
         const int c = random.uniform(range.lo, range.hi);
         if (c >= range.lo && c <= range.hi && P[c - 1] == 0)
             return c;
