@@ -1,6 +1,8 @@
 #include "stage/lettering.h"
 
-#include <cmath>
+#include "stage/boardgeometry.h"
+
+#include <algorithm>
 
 namespace zelvo {
 
@@ -20,10 +22,20 @@ NumberClass numberClass(int max)
     return {2, 220};
 }
 
+int sizeFactor(int sousa9)
+{
+    return sousa9 == 0 ? 50 : std::clamp(sousa9, 20, 80);
+}
+
+int numberPosition(int sousa10)
+{
+    return sousa10 == 0 ? 100 : std::clamp(sousa10, 20, 180);
+}
+
 double boardTextSize(int yoko, int max, int k, int sizeFactor)
 {
-    // A hand-edited yoko of 0 must not divide by zero.
-    const double perRow = yoko > 0 ? 345.0 / yoko : 345.0;
+    // The same numbers per row as the board lays out, so a yoko of 0 cannot divide by zero.
+    const double perRow = 345.0 / boardColumns(yoko);
     return (perRow / numberClass(max).digits * k / 100.0) * sizeFactor / 50.0 * 0.9;
 }
 

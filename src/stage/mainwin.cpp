@@ -137,6 +137,7 @@ void MainWin::buildStage()
     result = new BoardCanvas(view);
     result->setGeometry(454, 14, 340, 557);
     result->setAccessibleName(QStringLiteral("抽選結果"));
+    result->painter = [this](QPainter &g) { result_Paint(g); };
     titleboxt[1] = makeLabel(view, QStringLiteral("イベント名"), QRect(-6, 592, 800, 84), 80, Qt::white);
     titleboxt[1]->setAccessibleName(QStringLiteral("イベント名"));
 }

@@ -12,6 +12,7 @@
 
 class QAction;
 class QMenuBar;
+class QPainter;
 
 namespace zelvo {
 
@@ -105,6 +106,8 @@ public:
     void Dispjun();
     void kakuBtn_Action();
     void Cls();
+    // The paint event of result: the view that kakuBtn names, from the drawn list and flags.
+    void result_Paint(QPainter &g);
 
     // --- menus, keys, full screen (stage/controls.cpp) ---
     void fullBtn_Action();
