@@ -159,6 +159,9 @@ void TestBackground::appliesThemePictures_data()
     huge[sof + 8] = char(0x60);
     QTest::newRow("back.jpg claiming a huge size") << Files{{"back.jpg", huge}, {"box.jpg", huge}} << true
                                                    << none << kBoardFill << QSize(340, 550) << noCharacters;
+    // A camera photo beyond the decoder's memory limit at full size: decoded smaller.
+    QTest::newRow("back.jpg of 34 megapixels") << Files{{"back.jpg", jpeg(kBlue, QSize(8200, 4200))}} << false
+                                               << kBlue << none << QSize() << noCharacters;
     // Cut in the middle of its data: what arrived shows, the rest stays grey; never a crash.
     const QByteArray whole = jpeg(kRed, QSize(400, 300));
     QTest::newRow("truncated back.jpg") << Files{{"back.jpg", whole.left(whole.size() / 2)}} << false << kRed

@@ -3,7 +3,7 @@
 #include "platform/pictures.h"
 
 #include <QFileInfo>
-#include <QPainter>
+#include <QImageReader>
 
 namespace zelvo {
 
@@ -14,6 +14,27 @@ QImage capped(const QImage &image, int side)
     if (image.width() <= side && image.height() <= side)
         return image;
     return image.copy(0, 0, std::min(image.width(), side), std::min(image.height(), side));
+}
+
+// A background larger than any window is decoded at a reduced size: a camera's 48-megapixel
+// photo then needs neither a second of decoding nor more memory than the decoder allows.
+QImage loadBackground(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(false);
+    const QSize size = reader.size();
+    if (!size.isValid())
+        return loadPicture(path);
+    // The same refusal as for every picture: beyond this, a file is a decoding bomb.
+    if (qint64(size.width()) * size.height() > 64LL * 1024 * 1024)
+        return {};
+    // Halving steps, which a JPEG decoder takes almost for free.
+    int shift = 0;
+    while (std::max(size.width(), size.height()) >> shift > PictureCache::kMaxBackgroundSide)
+        ++shift;
+    if (shift > 0)
+        reader.setScaledSize(QSize(std::max(1, size.width() >> shift), std::max(1, size.height() >> shift)));
+    return reader.read();
 }
 
 QImage prepared(QImage image, PictureCache::Kind kind)
@@ -49,7 +70,8 @@ QImage PictureCache::get(const QString &path, Kind kind)
     if (it != m_entries.end() && it->modified == modified && it->size == size)
         return it->image;
     ++m_decodes;
-    Entry e{modified, size, prepared(loadPicture(path), kind)};
+    const QImage decoded = kind == Kind::Background ? loadBackground(path) : loadPicture(path);
+    Entry e{modified, size, prepared(decoded, kind)};
     m_entries.insert(key, e);
     return e.image;
 }
