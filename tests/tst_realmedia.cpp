@@ -271,7 +271,7 @@ void TestRealMedia::playsRealMovieToItsEnd()
 
 void TestRealMedia::brokenMovieGivesUp()
 {
-    // Begins as a movie, is none: the player finds out only when it tries.
+    // Begins as a movie, is none: the player finds out only when it tries, or gives up waiting.
     QByteArray bytes("\0\0\0\x14"
                      "ftypqt  \0\0\0\0qt  ",
                      20);

@@ -7,6 +7,7 @@
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
 #include <QVideoWidget>
 #include <QtEndian>
@@ -122,15 +123,23 @@ public:
         QObject::connect(
             &m_player, &QMediaPlayer::errorOccurred, &m_context,
             [this](QMediaPlayer::Error error) {
-                if (error == QMediaPlayer::NoError)
-                    return;
-                // A file that looked like a movie but does not play: the player holds none.
-                m_hasMovie = false;
-                m_player.stop();
-                if (onStopped)
-                    onStopped();
+                if (error != QMediaPlayer::NoError)
+                    giveUp();
             },
             Qt::QueuedConnection);
+        QObject::connect(&m_player, &QMediaPlayer::mediaStatusChanged, &m_context,
+                         [this](QMediaPlayer::MediaStatus status) {
+                             if (isLoaded(status))
+                                 m_loadWatch.stop();
+                         });
+        // Some files that begin like a movie keep the decoder waiting without an error;
+        // a real movie is ready to show long before this.
+        m_loadWatch.setSingleShot(true);
+        m_loadWatch.setInterval(kLoadTimeoutMs);
+        QObject::connect(&m_loadWatch, &QTimer::timeout, &m_context, [this] {
+            if (m_hasMovie && !isLoaded(m_player.mediaStatus()))
+                giveUp();
+        });
     }
 
     ~QtMoviePlayer() override
@@ -144,6 +153,7 @@ public:
 
     bool open(const QString &path) override
     {
+        m_loadWatch.stop();
         m_player.stop();
         m_hasMovie = isQuickTimeFile(path);
         m_player.setSource(m_hasMovie ? QUrl::fromLocalFile(path) : QUrl());
@@ -151,6 +161,7 @@ public:
     }
     void clear() override
     {
+        m_loadWatch.stop();
         m_player.stop();
         m_player.setSource(QUrl());
         m_hasMovie = false;
@@ -158,13 +169,35 @@ public:
     bool hasMovie() const override { return m_hasMovie; }
     void play() override
     {
-        if (m_hasMovie)
-            m_player.play();
+        if (!m_hasMovie)
+            return;
+        if (!isLoaded(m_player.mediaStatus()))
+            m_loadWatch.start();
+        m_player.play();
     }
     void stop() override { m_player.stop(); }
 
 private:
+    static bool isLoaded(QMediaPlayer::MediaStatus status)
+    {
+        return status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferingMedia ||
+               status == QMediaPlayer::BufferedMedia || status == QMediaPlayer::EndOfMedia;
+    }
+
+    // A file that looked like a movie but does not play: the player holds none.
+    void giveUp()
+    {
+        m_loadWatch.stop();
+        m_hasMovie = false;
+        m_player.stop();
+        if (onStopped)
+            onStopped();
+    }
+
+    static constexpr int kLoadTimeoutMs = 5000;
+
     QObject m_context;
+    QTimer m_loadWatch;
     QVideoWidget *m_widget;
     QMediaPlayer m_player;
     QAudioOutput *m_output = nullptr;
