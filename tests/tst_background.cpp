@@ -97,6 +97,7 @@ private Q_SLOTS:
     void emptyThemeIsPlainStage();
     void resizeRestretchesFromCachedPicture();
     void changedFileIsDecodedAgain();
+    void keepsOnlyCurrentThemePictures();
     void findsThemeFolder_data();
     void findsThemeFolder();
 };
@@ -336,6 +337,23 @@ void TestBackground::changedFileIsDecodedAgain()
     f.close();
     w.Drawback();
     QVERIFY(near(shown(w.result->backdrop()), kGreen));
+}
+
+void TestBackground::keepsOnlyCurrentThemePictures()
+{
+    // Browsing through themes must not pile up every theme's decoded pictures.
+    TestStage t;
+    for (const QString &theme : {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")})
+        writeTheme(t, theme,
+                   {{"back.jpg", jpeg(kRed)}, {"box.jpg", jpeg(kBlue)}, {"chara.png", chara(kGreen)}});
+    t.writeText(QStringLiteral("def.txt"), defWithTheme(QStringLiteral("a"), false));
+    MainWin &w = t.open();
+    for (const QString &theme : {QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("a")}) {
+        w.theme = theme;
+        w.Drawback();
+        QCOMPARE(w.media.pictures.kept(), 3);
+        QVERIFY(near(shown(w.result->backdrop()), kBlue));
+    }
 }
 
 void TestBackground::findsThemeFolder_data()

@@ -54,6 +54,7 @@ void MainWin::Drawback()
         if (!own.isNull())
             hitbox[n]->setBackdrop(own);
     }
+    media.pictures.sweep();
 }
 
 } // namespace zelvo

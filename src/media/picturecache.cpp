@@ -67,13 +67,27 @@ QImage PictureCache::get(const QString &path, Kind kind)
     const QDateTime modified = info.lastModified();
     const qint64 size = info.size();
     auto it = m_entries.find(key);
-    if (it != m_entries.end() && it->modified == modified && it->size == size)
+    if (it != m_entries.end() && it->modified == modified && it->size == size) {
+        it->used = true;
         return it->image;
+    }
     ++m_decodes;
     const QImage decoded = kind == Kind::Background ? loadBackground(path) : loadPicture(path);
     Entry e{modified, size, prepared(decoded, kind)};
     m_entries.insert(key, e);
     return e.image;
+}
+
+void PictureCache::sweep()
+{
+    for (auto it = m_entries.begin(); it != m_entries.end();) {
+        if (!it->used) {
+            it = m_entries.erase(it);
+        } else {
+            it->used = false;
+            ++it;
+        }
+    }
 }
 
 QImage stretchedBackground(const QImage &source, const QSize &size)

@@ -22,8 +22,12 @@ public:
     // decoded again until it changes.
     QImage get(const QString &path, Kind kind);
 
-    // How many files were decoded so far (not served from the cache).
+    // Forgets the pictures not asked for since the last sweep: those of a theme left behind.
+    void sweep();
+
+    // How many files were decoded so far (not served from the cache), and how many are kept.
     int decodes() const { return m_decodes; }
+    int kept() const { return int(m_entries.size()); }
 
     // No window is larger than this; shrinking a bigger source once keeps rescaling fast.
     static constexpr int kMaxBackgroundSide = 4096;
@@ -36,6 +40,7 @@ private:
         QDateTime modified;
         qint64 size = -1;
         QImage image;
+        bool used = true;
     };
     QHash<QString, Entry> m_entries;
     int m_decodes = 0;
