@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/stagestate.h"
+#include "media/mediastate.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "stage/widgets.h"
@@ -65,6 +66,7 @@ public:
     // --- loaded sounds and pictures ---
     std::array<std::shared_ptr<Sound>, 5> msound{};
     AppPictures pictures;
+    MediaState media;
     // Board lettering set by TextSizeSet; empty family until the first start press.
     QFont boardFont;
     double boardTextSize = 0;
