@@ -66,6 +66,8 @@ private Q_SLOTS:
     void cnvmojiRoundTrip_data();
     void cnvmojiRoundTrip();
     void unwritableScratchKeepsNamesAsListed();
+    void photoFoundUnderListedName_data();
+    void photoFoundUnderListedName();
     void photoKeepsTopLeftCorner_data();
     void photoKeepsTopLeftCorner();
     void photosArriveWithoutBeingAsked();
@@ -266,6 +268,44 @@ void TestCatalogue::unwritableScratchKeepsNamesAsListed()
     QCOMPARE(w.kList.at(0).fileName, listed);
     QCOMPARE(w.kList.at(0).countText, QStringLiteral("2"));
     QCOMPARE(w.photoShelf->photo(0).size(), QSize(30, 20));
+}
+
+void TestCatalogue::photoFoundUnderListedName_data()
+{
+    QTest::addColumn<QString>("listed");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("decomposed kana") << QStringLiteral("1-ケ\u3099ーム機_2.png") << "ゲーム機";
+    QTest::newRow("outside Shift_JIS") << "1-🎂ケーキ_2.png"
+                                       << "?ケーキ";
+    QTest::newRow("wave dash") << "1-〜の旅_2.png"
+                               << "～の旅";
+}
+
+void TestCatalogue::photoFoundUnderListedName()
+{
+    QFETCH(QString, listed);
+    QFETCH(QString, name);
+
+    TestStage t;
+    writePhoto(t, listed, QSize(120, 90), QColor(200, 100, 0));
+    MainWin &w = t.open();
+    afterANumber(w);
+    QVERIFY(w.kList.at(0).fileName != listed);
+
+    w.KeihinSelect();
+    t.advance(2900);
+    QVERIFY(w.FindTimer->mode() == TimerMode::Off);
+    QCOMPARE(w.kPhoto->backdrop().size(), QSize(120, 90));
+    QCOMPARE(w.kPhoto->backdrop().pixelColor(60, 45), QColor(200, 100, 0));
+    QCOMPARE(w.kText->text(), name + QStringLiteral("\r残り 1"));
+    QCOMPARE(w.titleboxt[1]->text(), name);
+
+    // The introduction reads the folder itself, by the same name.
+    w.shokaiBtn_Action();
+    t.advance(100);
+    QCOMPARE(w.kPhoto->backdrop().size(), QSize(120, 90));
+    QCOMPARE(w.kText->text(), name + QStringLiteral("\r1"));
 }
 
 void TestCatalogue::photoKeepsTopLeftCorner_data()

@@ -1,5 +1,6 @@
 // The prize roulette.
 #include "prizes/catalog.h"
+#include "prizes/intro.h"
 #include "prizes/photos.h"
 #include "prizes/pick.h"
 #include "stage/mainwin.h"
@@ -47,6 +48,12 @@ void MainWin::KeihinSelect()
     No->hide();
     kText->setText(QString());
     TitleDraw();
+    // Both would write the photo and the caption: the prize draw takes the stage. The opening
+    // timer stays off; the next number press restores it as after any prize display.
+    if (introductionOnShow(*this)) {
+        kTime->setMode(TimerMode::Off);
+        kMax = int(kList.size());
+    }
     if (kList.isEmpty()) {
         kText->setText(QStringLiteral("景品がありません！"));
         return;
