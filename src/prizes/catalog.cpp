@@ -63,6 +63,16 @@ QString composeMarks(const QString &text)
     return out;
 }
 
+QByteArray shiftJisBytes(const QString &text)
+{
+    return text::encode(composeMarks(text)).bytes;
+}
+
+QString shiftJisForm(const QString &text)
+{
+    return fromShiftJis(shiftJisBytes(text));
+}
+
 QString fromShiftJis(const QByteArray &bytes)
 {
     QStringDecoder sjis("windows-31j", QStringDecoder::Flag::Stateless);

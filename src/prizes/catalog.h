@@ -35,6 +35,13 @@ int totalCount(const QList<PrizeRow> &rows);
 // character. Nothing else changes, so compatibility ideographs keep their own code points.
 QString composeMarks(const QString &text);
 
+// A name in Shift_JIS, marks composed first: the encoder has no combining marks and would
+// drop them.
+QByteArray shiftJisBytes(const QString &text);
+
+// What a trip through Shift_JIS makes of a name: composed kana, "?" for what it cannot hold.
+QString shiftJisForm(const QString &text);
+
 // Bytes read as CP932 and nothing else: the bytes of "ﾃｩ" are valid UTF-8 too.
 QString fromShiftJis(const QByteArray &bytes);
 

@@ -4,9 +4,9 @@
 #include "stage/mainwin.h"
 
 #include "platform/files.h"
-#include "platform/textcodec.h"
 
 #include <QFile>
+#include <optional>
 
 namespace zelvo {
 
@@ -16,6 +16,21 @@ constexpr const char16_t *kScratchFile = u"dum.txt";
 // A name is a few hundred bytes; anything longer in the scratch file is not ours.
 constexpr qint64 kMaxScratchBytes = 64 * 1024;
 
+// The name written to dum.txt in Shift_JIS and read back; nothing when that fails.
+std::optional<QString> scratchRoundTrip(const EventFolder &folder, const QString &text)
+{
+    const QString scratch = folder.child(QString::fromUtf16(kScratchFile));
+    if (!writeFileAtomically(scratch, shiftJisBytes(text)).ok)
+        return std::nullopt;
+    QFile file(scratch);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxScratchBytes)
+        return std::nullopt;
+    const QByteArray back = file.read(kMaxScratchBytes);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return fromShiftJis(back);
+}
+
 } // namespace
 
 void MainWin::LoadKeihin()
@@ -23,8 +38,14 @@ void MainWin::LoadKeihin()
     kList.clear();
     // Prizes are drawn only once a number has been drawn after a load.
     sentakuBtn->setEnabled(false);
-    kList = catalogueRows(pf.folder.list(QString::fromUtf16(kItemFolder)),
-                          [this](const QString &name) { return Cnvmoji(name); });
+    const std::vector<FolderEntry> entries = pf.folder.list(QString::fromUtf16(kItemFolder));
+    // Each write of dum.txt waits for the disk (tens of ms on a busy or slow one), which for
+    // hundreds of photos would hold the stage up for seconds: the file makes one trip per load,
+    // with the last name as before, and the other names take the same conversion in memory.
+    // Should the file fail, no name is converted, as Cnvmoji would leave each one.
+    const bool converting = entries.empty() || scratchRoundTrip(pf.folder, entries.back().name).has_value();
+    kList = catalogueRows(
+        entries, [converting](const QString &name) { return converting ? shiftJisForm(name) : name; });
     kMax = int(kList.size());
     SetKP();
 }
@@ -47,18 +68,7 @@ void MainWin::SetKP()
 
 QString MainWin::Cnvmoji(const QString &text)
 {
-    // Shift_JIS has no combining marks: compose them first, or the encoder would drop them.
-    const QByteArray bytes = text::encode(composeMarks(text)).bytes;
-    const QString scratch = pf.folder.child(QString::fromUtf16(kScratchFile));
-    if (!writeFileAtomically(scratch, bytes).ok)
-        return text;
-    QFile file(scratch);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxScratchBytes)
-        return text;
-    const QByteArray back = file.read(kMaxScratchBytes);
-    if (file.error() != QFileDevice::NoError)
-        return text;
-    return fromShiftJis(back);
+    return scratchRoundTrip(pf.folder, text).value_or(text);
 }
 
 } // namespace zelvo
