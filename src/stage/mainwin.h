@@ -18,6 +18,7 @@ class QPainter;
 namespace zelvo {
 
 class MenuBar;
+class PhotoShelf;
 
 // The stage: the main window that owns the stage state, every stage element, the
 // loaded sounds and all stage timers. Its methods are spread over the files of the
@@ -67,6 +68,8 @@ public:
     std::array<std::shared_ptr<Sound>, 5> msound{};
     AppPictures pictures;
     MediaState media;
+    // Decodes the prize photos into kp off the GUI thread (prizes/photos.h).
+    std::shared_ptr<PhotoShelf> photoShelf;
     // Board lettering set by TextSizeSet; empty family until the first start press.
     QFont boardFont;
     double boardTextSize = 0;

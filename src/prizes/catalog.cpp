@@ -1,0 +1,109 @@
+#include "prizes/catalog.h"
+
+#include "platform/textcodec.h"
+
+#include <QStringDecoder>
+#include <limits>
+
+namespace zelvo {
+
+QString prizeLabel(const QString &fileName)
+{
+    const qsizetype bar = fileName.indexOf(u'_');
+    return bar < 0 ? fileName : fileName.left(bar);
+}
+
+QString prizeCountText(const QString &fileName)
+{
+    const qsizetype dot = fileName.indexOf(u'.');
+    const QString stem = dot < 0 ? fileName : fileName.left(dot);
+    const qsizetype bar = stem.indexOf(u'_');
+    if (bar < 0)
+        return QString();
+    const qsizetype next = stem.indexOf(u'_', bar + 1);
+    return next < 0 ? stem.mid(bar + 1) : stem.mid(bar + 1, next - bar - 1);
+}
+
+QString displayName(const PrizeRow &row)
+{
+    const QStringList fields = row.label.split(u'-');
+    return fields.size() == 2 ? fields.at(1) : row.label;
+}
+
+int countValue(const PrizeRow &row)
+{
+    return text::leadingInt(row.countText);
+}
+
+int totalCount(const QList<PrizeRow> &rows)
+{
+    // Counts come from file names: a few absurd ones must not overflow the sum.
+    qint64 sum = 0;
+    for (const PrizeRow &row : rows)
+        sum += countValue(row);
+    return int(std::clamp<qint64>(sum, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+QString composeMarks(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n) {
+        qsizetype end = i + (text.at(i).isHighSurrogate() && i + 1 < n ? 2 : 1);
+        while (end < n && text.at(end).isMark())
+            ++end;
+        if (end - i > 1)
+            out.append(text.mid(i, end - i).normalized(QString::NormalizationForm_C));
+        else
+            out.append(text.mid(i, end - i));
+        i = end;
+    }
+    return out;
+}
+
+QByteArray shiftJisBytes(const QString &text)
+{
+    return text::encode(composeMarks(text)).bytes;
+}
+
+QString shiftJisForm(const QString &text)
+{
+    return fromShiftJis(shiftJisBytes(text));
+}
+
+QString fromShiftJis(const QByteArray &bytes)
+{
+    QStringDecoder sjis("windows-31j", QStringDecoder::Flag::Stateless);
+    return sjis.decode(bytes);
+}
+
+QList<PrizeRow> catalogueRows(const std::vector<FolderEntry> &entries,
+                              const std::function<QString(const QString &)> &convert)
+{
+    QList<PrizeRow> rows;
+    for (const FolderEntry &entry : entries) {
+        const QString f = convert(entry.name);
+        if (entry.hidden || f.startsWith(u'.'))
+            continue;
+        PrizeRow row;
+        row.label = prizeLabel(f);
+        row.countText = prizeCountText(f);
+        row.fileName = f;
+        row.pictureIndex = int(rows.size());
+        row.listedName = entry.name;
+        rows.append(row);
+    }
+    return rows;
+}
+
+QString prizePhotoPath(const EventFolder &folder, const PrizeRow &row)
+{
+    const QString name = row.listedName.isEmpty() ? row.fileName : row.listedName;
+    if (name.isEmpty())
+        return QString();
+    return folder.child(QString::fromUtf16(kItemFolder) + u'/' + name);
+}
+
+} // namespace zelvo
