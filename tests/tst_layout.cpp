@@ -85,7 +85,8 @@ void TestLayout::designRectangles()
         {w.fullBtn, {369, 521, 24, 24}},      {w.autoBox, {341, 449, 80, 24}},
         {w.kakuBtn, {341, 475, 80, 24}},      {w.shokaiBtn, {254, 513, 80, 32}},
         {w.setBtn, {341, 521, 24, 24}},       {w.cwright, {17, 554, 415, 17}},
-        {w.soundBtn, {397, 521, 24, 24}},     {w.mvp->widget(), {356, 223, 151, 96}},
+        // The player's open handler has it cover the design-size window already.
+        {w.soundBtn, {397, 521, 24, 24}},     {w.mvp->widget(), {-1, -1, 830, 600}},
     };
     for (const auto &[element, rect] : table)
         QCOMPARE(placed(w, element), rect);

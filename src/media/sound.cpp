@@ -1,5 +1,6 @@
 // Sound effects, background music and theme movies.
 #include "media/themefolder.h"
+#include "stage/layout.h"
 #include "stage/mainwin.h"
 
 namespace zelvo {
@@ -130,7 +131,9 @@ void MainWin::MovieKey(const QString &key)
 
 void MainWin::mvp_Open()
 {
-    mvp->widget()->setGeometry(-1, -1, view->width() + 30, view->height() + 20);
+    // At building time the window is not laid out yet: it has its design size.
+    const QSize window = view->isVisible() ? view->size() : QSize(kDesignWidth, kDesignHeight);
+    mvp->widget()->setGeometry(-1, -1, window.width() + 30, window.height() + 20);
 }
 
 void MainWin::mvp_Stop()
