@@ -1,5 +1,6 @@
 #include "support/teststage.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QTest>
 
@@ -16,6 +17,8 @@ private Q_SLOTS:
     void countOutsideTitleStartsOver();
     void ovalColoursAreMultiplesOf14();
     void opensWithPicturesAndDesignPlaces();
+    void stageReadsOutToAssistiveTools();
+    void badgeDrawsWhiteTransparent();
 };
 
 void TestOpening::spellsTitleOneCharacterPerTick()
@@ -108,7 +111,8 @@ void TestOpening::ovalColoursAreMultiplesOf14()
 void TestOpening::opensWithPicturesAndDesignPlaces()
 {
     TestStage t;
-    t.writeText(QStringLiteral("def.txt"), defText(1, 75, QStringLiteral("T"), QString(), 6, {{11, 1}, {3, 0}}));
+    t.writeText(QStringLiteral("def.txt"),
+                defText(1, 75, QStringLiteral("T"), QString(), 6, {{11, 1}, {3, 0}}));
     MainWin &w = t.open();
     QCOMPARE(w.windowTitle(), QStringLiteral("Zelvo"));
     QCOMPARE(w.cr, QString(QChar(13)));
@@ -123,6 +127,39 @@ void TestOpening::opensWithPicturesAndDesignPlaces()
     QCOMPARE(w.No->parentWidget(), w.back);
     QCOMPARE(w.startBtn->accessibleName().isEmpty() ? w.startBtn->text() : w.startBtn->accessibleName(),
              QStringLiteral("抽選開始"));
+}
+
+void TestOpening::stageReadsOutToAssistiveTools()
+{
+    TestStage t;
+    MainWin &w = t.open();
+    // Screen readers and UI automation see the buttons by role and caption, and can press them.
+    QAccessibleInterface *start = QAccessible::queryAccessibleInterface(w.startBtn);
+    QVERIFY(start);
+    QCOMPARE(start->role(), QAccessible::Button);
+    QCOMPARE(start->text(QAccessible::Name), QStringLiteral("抽選開始"));
+    QVERIFY(start->actionInterface());
+    QAccessibleInterface *board = QAccessible::queryAccessibleInterface(w.result);
+    QVERIFY(board);
+    QCOMPARE(board->text(QAccessible::Name), QStringLiteral("抽選結果"));
+    t.advance(500);
+    QAccessibleInterface *opening = QAccessible::queryAccessibleInterface(w.Noop);
+    QCOMPARE(opening->role(), QAccessible::StaticText);
+    // A label reads out its text, so the title being spelled out is heard.
+    QCOMPARE(opening->text(QAccessible::Name), w.Noop->text());
+    QCOMPARE(opening->text(QAccessible::Description), QStringLiteral("オープニング"));
+}
+
+void TestOpening::badgeDrawsWhiteTransparent()
+{
+    AppPictures pictures;
+    const QImage badge = pictures.get(QStringLiteral("kete.gif"));
+    QCOMPARE(badge.size(), QSize(204, 123));
+    QCOMPARE(badge.pixelColor(0, 0).alpha(), 0);
+    QCOMPARE(badge.pixelColor(102, 61).alpha(), 255);
+    // The other pictures keep their white.
+    QVERIFY(!pictures.get(QStringLiteral("deflogo.png")).isNull());
+    QVERIFY(pictures.get(QStringLiteral("no-such.png")).isNull());
 }
 
 QTEST_MAIN(TestOpening)

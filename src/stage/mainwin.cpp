@@ -30,8 +30,8 @@ QPushButton *makeButton(QWidget *parent, const QString &caption, const QRect &re
     return b;
 }
 
-StageLabel *makeLabel(QWidget *parent, const QString &text, const QRect &rect, double size, const QColor &color,
-                      bool bold = false)
+StageLabel *makeLabel(QWidget *parent, const QString &text, const QRect &rect, double size,
+                      const QColor &color, bool bold = false)
 {
     auto *l = new StageLabel(parent);
     l->setGeometry(rect);
@@ -105,13 +105,13 @@ void MainWin::buildStage()
     // Carried by the stage oval: positions relative to it.
     kText = makeLabel(back, QString(), QRect(0, 313, 420, 107), 28, Qt::white, true);
     kText->setWordWrap(true);
-    kText->setAccessibleName(QStringLiteral("景品名"));
+    kText->setAccessibleDescription(QStringLiteral("景品名"));
     kPhoto = new PictureCanvas(back);
     kPhoto->setGeometry(68, 107, 280, 200);
     kPhoto->setAccessibleName(QStringLiteral("景品写真"));
     kPhoto->hide();
     No = makeLabel(back, QStringLiteral("15"), QRect(0, 98, 420, 315), 200, Qt::white);
-    No->setAccessibleName(QStringLiteral("抽選番号"));
+    No->setAccessibleDescription(QStringLiteral("抽選番号"));
     No->hide();
     keteibox = new PictureCanvas(back);
     keteibox->setGeometry(107, 5, 204, 123);
@@ -128,18 +128,18 @@ void MainWin::buildStage()
     hitbox[0] = makeHitbox();
     hitbox[3] = makeHitbox();
     Noop = makeLabel(back, QStringLiteral("S"), QRect(7, 93, 408, 319), 200, Qt::white);
-    Noop->setAccessibleName(QStringLiteral("オープニング"));
+    Noop->setAccessibleDescription(QStringLiteral("オープニング"));
     hitbox[1] = makeHitbox();
     hitbox[2] = makeHitbox();
 
     titleboxt[0] = makeLabel(view, QStringLiteral("イベント名"), QRect(0, 592, 800, 84), 80, Qt::black);
-    titleboxt[0]->setAccessibleName(QStringLiteral("イベント名（影）"));
+    titleboxt[0]->setAccessibleDescription(QStringLiteral("イベント名（影）"));
     result = new BoardCanvas(view);
     result->setGeometry(454, 14, 340, 557);
     result->setAccessibleName(QStringLiteral("抽選結果"));
     result->painter = [this](QPainter &g) { result_Paint(g); };
     titleboxt[1] = makeLabel(view, QStringLiteral("イベント名"), QRect(-6, 592, 800, 84), 80, Qt::white);
-    titleboxt[1]->setAccessibleName(QStringLiteral("イベント名"));
+    titleboxt[1]->setAccessibleDescription(QStringLiteral("イベント名"));
 }
 
 void MainWin::buildControlPanel()
@@ -162,7 +162,8 @@ void MainWin::buildControlPanel()
     shokaiBtn = makeButton(ContBox, QStringLiteral("景品紹介"), QRect(240, 72, 80, 32), 12);
     setBtn = makeButton(ContBox, QString(), QRect(327, 80, 24, 24), 11);
     setBtn->setAccessibleName(QStringLiteral("設定"));
-    cwright = makeLabel(ContBox, QStringLiteral("Zelvo %1  ビンゴ抽選プログラム").arg(QStringLiteral(ZELVO_VERSION)),
+    cwright = makeLabel(ContBox,
+                        QStringLiteral("Zelvo %1  ビンゴ抽選プログラム").arg(QStringLiteral(ZELVO_VERSION)),
                         QRect(3, 113, 415, 17), 11, QColor(0xcc, 0xcc, 0xcc));
     soundBtn = makeButton(ContBox, QString(), QRect(383, 80, 24, 24), 11);
     soundBtn->setAccessibleName(QStringLiteral("サウンド"));
