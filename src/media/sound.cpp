@@ -26,7 +26,7 @@ void endMovie(MainWin &w)
     w.mvp->widget()->hide();
     w.mvflag = false;
     w.mvp->stop();
-    w.opent->setMode(TimerMode(std::clamp(w.OpenTmode, 0, 2)));
+    w.opent->setMode(timerModeFrom(w.OpenTmode));
     if (w.sFlag && w.msound[kMusic]) {
         w.msound[kMusic]->setVolume(w.sousa[20]);
         w.msound[kMusic]->loop();

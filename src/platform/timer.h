@@ -6,7 +6,25 @@
 namespace zelvo {
 
 // The three modes every stage timer has; the numbers are what OpenTmode stores.
-enum class TimerMode { Off = 0, Single = 1, Multiple = 2 };
+enum class TimerMode
+{
+    Off = 0,
+    Single = 1,
+    Multiple = 2
+};
+
+// A stored mode read back; anything but 1 or 2 is off.
+inline TimerMode timerModeFrom(int stored)
+{
+    switch (stored) {
+    case int(TimerMode::Single):
+        return TimerMode::Single;
+    case int(TimerMode::Multiple):
+        return TimerMode::Multiple;
+    default:
+        return TimerMode::Off;
+    }
+}
 
 // An event-loop timer. A single timer turns itself off before its action runs, so the
 // action may switch it to multiple. Setting a mode restarts the wait; a period set inside

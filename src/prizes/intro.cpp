@@ -12,18 +12,6 @@ namespace {
 constexpr int kFirstStepMs = 100;
 constexpr int kStepMs = 1000;
 
-TimerMode storedMode(int mode)
-{
-    switch (mode) {
-    case int(TimerMode::Single):
-        return TimerMode::Single;
-    case int(TimerMode::Multiple):
-        return TimerMode::Multiple;
-    default:
-        return TimerMode::Off;
-    }
-}
-
 } // namespace
 
 bool introductionOnShow(const MainWin &w)
@@ -68,7 +56,7 @@ void MainWin::kTime_Action()
     kPhoto->clearBackdrop();
     kText->setText(QString());
     kTime->setMode(TimerMode::Off);
-    opent->setMode(storedMode(OpenTmode));
+    opent->setMode(timerModeFrom(OpenTmode));
     if (opent->mode() == TimerMode::Off)
         No->show();
     else

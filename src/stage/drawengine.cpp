@@ -20,18 +20,6 @@ const QString kAutoOn = QStringLiteral("自動抽選停止");
 
 const QString kOrderFile = QStringLiteral("select.csv");
 
-TimerMode savedMode(int value)
-{
-    switch (value) {
-    case 1:
-        return TimerMode::Single;
-    case 2:
-        return TimerMode::Multiple;
-    default:
-        return TimerMode::Off;
-    }
-}
-
 void completeDraw(MainWin &w)
 {
     w.Stimer->setMode(TimerMode::Off);
@@ -78,7 +66,7 @@ void MainWin::StartBtnpush()
         kPhoto->clearBackdrop();
         kText->setText(QString());
         kTime->setMode(TimerMode::Off);
-        opent->setMode(savedMode(OpenTmode));
+        opent->setMode(timerModeFrom(OpenTmode));
         No->show();
         kMax = int(kList.size());
     }
