@@ -314,11 +314,6 @@ void MainWin::showEvent(QShowEvent *event)
         Event_Open();
 }
 
-void MainWin::resizeEvent(QResizeEvent *event)
-{
-    QMainWindow::resizeEvent(event);
-}
-
 void MainWin::keyPressEvent(QKeyEvent *event)
 {
     if (!event->text().isEmpty())
