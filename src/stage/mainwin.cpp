@@ -154,6 +154,14 @@ void MainWin::buildControlPanel()
     startBtn->setObjectName(QStringLiteral("startBtn"));
     sentakuBtn = makeButton(ContBox, QStringLiteral("景品選択"), QRect(10, 72, 224, 32), 16);
     sentakuBtn->setObjectName(QStringLiteral("sentakuBtn"));
+    // The two presses the audience waits for get a bevel of their own, apart from the small buttons.
+    const QString bevel = QStringLiteral(
+        "QPushButton { border: 1px solid #8a8f99; border-radius: 8px; color: #1f2430;"
+        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:0.5 #eef0f4, stop:1 #d5d9e1); }"
+        "QPushButton:pressed { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #d5d9e1, stop:1 #f4f5f8); }"
+        "QPushButton:disabled { color: #9aa0aa; border-color: #b8bcc4; }");
+    startBtn->setStyleSheet(bevel);
+    sentakuBtn->setStyleSheet(bevel);
     fullBtn = makeButton(ContBox, QString(), QRect(355, 80, 24, 24), 11);
     fullBtn->setAccessibleName(QStringLiteral("フルスクリーン"));
     autoBox = makeButton(ContBox, QStringLiteral("自動抽選開始"), QRect(327, 8, 80, 24), 12, true);
