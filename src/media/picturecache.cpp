@@ -25,8 +25,7 @@ QImage loadBackground(const QString &path)
     const QSize size = reader.size();
     if (!size.isValid())
         return loadPicture(path);
-    // The same refusal as for every picture: beyond this, a file is a decoding bomb.
-    if (qint64(size.width()) * size.height() > 64LL * 1024 * 1024)
+    if (tooLargeToDecode(size))
         return {};
     // Halving steps, which a JPEG decoder takes almost for free.
     int shift = 0;

@@ -23,9 +23,7 @@ QImage loadPicture(const QString &path)
 {
     QImageReader reader(path);
     reader.setAutoTransform(false);
-    // 64 megapixels: far beyond any stage picture, well below what would exhaust memory.
-    const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > 64LL * 1024 * 1024)
+    if (tooLargeToDecode(reader.size()))
         return {};
     QImage image = reader.read();
     return image;

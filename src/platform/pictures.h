@@ -9,6 +9,14 @@ namespace zelvo {
 // White pixels become transparent: how theme characters and the badge are drawn.
 QImage whiteToTransparent(const QImage &image);
 
+// Pictures beyond this many pixels are refused: decoding one would take more memory and
+// time than a stage may (a decoding bomb, or a file whose header lies).
+constexpr qint64 kMaxPicturePixels = 64LL * 1024 * 1024;
+inline bool tooLargeToDecode(QSize size)
+{
+    return size.isValid() && qint64(size.width()) * size.height() > kMaxPicturePixels;
+}
+
 // Opens a picture file; a null image when it is missing or cannot be decoded. Refuses
 // pictures so large that decoding them would stall the stage.
 QImage loadPicture(const QString &path);

@@ -1,17 +1,11 @@
 #include "prizes/photos.h"
 
+#include "platform/pictures.h"
+
 #include <QImageReader>
 #include <QMetaObject>
 
 namespace zelvo {
-
-namespace {
-
-// The same ceiling as every other picture of the program: beyond it a format that cannot
-// decode a part (PNG) would need more memory than a stage may take.
-constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
-
-} // namespace
 
 QImage loadPrizePhoto(const QString &path)
 {
@@ -22,7 +16,8 @@ QImage loadPrizePhoto(const QString &path)
     reader.setAutoTransform(false);
     const QSize size = reader.size();
     if (size.isValid()) {
-        if (qint64(size.width()) * size.height() > kMaxPixels)
+        // Even a clipped read of a format that cannot decode a part (PNG) decodes it whole.
+        if (tooLargeToDecode(size))
             return {};
         // Only the part inside the picture: a reader that cannot clip would pad the rest.
         reader.setClipRect(QRect(QPoint(0, 0), kPrizePhotoSize).intersected(QRect(QPoint(0, 0), size)));
