@@ -12,13 +12,20 @@ constexpr const char *kCodec = "windows-31j";
 char32_t toCp932Form(char32_t c)
 {
     switch (c) {
-    case 0x301C: return 0xFF5E; // 〜 → ～ (0x8160)
-    case 0x2016: return 0x2225; // ‖ → ∥ (0x8161)
-    case 0x2212: return 0xFF0D; // − → － (0x817C)
-    case 0x00A2: return 0xFFE0; // ¢ → ￠ (0x8191)
-    case 0x00A3: return 0xFFE1; // £ → ￡ (0x8192)
-    case 0x00AC: return 0xFFE2; // ¬ → ￢ (0x81CA)
-    default: return c;
+    case 0x301C:
+        return 0xFF5E; // 〜 → ～ (0x8160)
+    case 0x2016:
+        return 0x2225; // ‖ → ∥ (0x8161)
+    case 0x2212:
+        return 0xFF0D; // − → － (0x817C)
+    case 0x00A2:
+        return 0xFFE0; // ¢ → ￠ (0x8191)
+    case 0x00A3:
+        return 0xFFE1; // £ → ￡ (0x8192)
+    case 0x00AC:
+        return 0xFFE2; // ¬ → ￢ (0x81CA)
+    default:
+        return c;
     }
 }
 
@@ -69,6 +76,11 @@ QString decode(const QByteArray &bytes)
             asUtf8.remove(0, 1);
         return asUtf8;
     }
+    return decodeCp932(bytes);
+}
+
+QString decodeCp932(const QByteArray &bytes)
+{
     QStringDecoder sjis(kCodec, QStringDecoder::Flag::Stateless);
     return sjis.decode(bytes);
 }

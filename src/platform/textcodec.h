@@ -21,6 +21,9 @@ Encoded encode(const QString &text);
 // anything else as CP932; bytes CP932 cannot read become U+FFFD.
 QString decode(const QByteArray &bytes);
 
+// Bytes to text as CP932 alone, for bytes known to be Shift_JIS (never taken as UTF-8).
+QString decodeCp932(const QByteArray &bytes);
+
 // Lines ended by LF, CR LF or CR; a terminator at the very end opens no further line.
 QStringList splitLines(const QString &text);
 

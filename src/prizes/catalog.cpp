@@ -2,7 +2,6 @@
 
 #include "platform/textcodec.h"
 
-#include <QStringDecoder>
 #include <limits>
 
 namespace zelvo {
@@ -75,8 +74,7 @@ QString shiftJisForm(const QString &text)
 
 QString fromShiftJis(const QByteArray &bytes)
 {
-    QStringDecoder sjis("windows-31j", QStringDecoder::Flag::Stateless);
-    return sjis.decode(bytes);
+    return text::decodeCp932(bytes);
 }
 
 QList<PrizeRow> catalogueRows(const std::vector<FolderEntry> &entries,
