@@ -7,8 +7,7 @@
 #include <QFile>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
+#include "support/filesizelimit.h"
 
 using namespace zelvo;
 using namespace zelvo::test;
@@ -17,7 +16,8 @@ namespace {
 
 QStringList lines48()
 {
-    QStringList l{"1", "90", "年末ビンゴ", "夜空", "Noto Sans CJK JP", QString::fromUtf16(kSameFontAsTitle), "8"};
+    QStringList l{"1", "90", "年末ビンゴ", "夜空", "Noto Sans CJK JP", QString::fromUtf16(kSameFontAsTitle),
+                  "8"};
     for (int n = 0; n < 41; ++n)
         l << QString::number(n + 100);
     return l;
@@ -55,20 +55,22 @@ void TestSettingsFile::readsLines_data()
     QTest::addColumn<int>("order");  // sousa(21)
 
     const QStringList full = lines48();
-    QTest::newRow("full file") << full << int(DefExtent::Full) << 1 << 90 << "年末ビンゴ" << 8 << 102 << 120 << 121;
-    QTest::newRow("lines after 48 ignored") << (full + QStringList{"7", "8", "9"}) << int(DefExtent::Full) << 1 << 90
-                                            << "年末ビンゴ" << 8 << 102 << 120 << 121;
-    QTest::newRow("head alone") << full.mid(0, 7) << int(DefExtent::HeadOnly) << 1 << 90 << "年末ビンゴ" << 8 << 12
-                                << 0 << 0;
-    QTest::newRow("three lines") << full.mid(0, 3) << int(DefExtent::HeadOnly) << 1 << 90 << "年末ビンゴ" << 0 << 12
-                                 << 0 << 0;
-    QTest::newRow("empty file") << QStringList{} << int(DefExtent::HeadOnly) << 0 << 0 << "" << 0 << 12 << 0 << 0;
-    QTest::newRow("ends inside first block") << full.mid(0, 12) << int(DefExtent::FirstBlock) << 1 << 90
-                                             << "年末ビンゴ" << 8 << 102 << 0 << 0;
+    QTest::newRow("full file") << full << int(DefExtent::Full) << 1 << 90 << "年末ビンゴ" << 8 << 102 << 120
+                               << 121;
+    QTest::newRow("lines after 48 ignored") << (full + QStringList{"7", "8", "9"}) << int(DefExtent::Full)
+                                            << 1 << 90 << "年末ビンゴ" << 8 << 102 << 120 << 121;
+    QTest::newRow("head alone") << full.mid(0, 7) << int(DefExtent::HeadOnly) << 1 << 90 << "年末ビンゴ" << 8
+                                << 12 << 0 << 0;
+    QTest::newRow("three lines") << full.mid(0, 3) << int(DefExtent::HeadOnly) << 1 << 90 << "年末ビンゴ" << 0
+                                 << 12 << 0 << 0;
+    QTest::newRow("empty file") << QStringList{} << int(DefExtent::HeadOnly) << 0 << 0 << "" << 0 << 12 << 0
+                                << 0;
+    QTest::newRow("ends inside first block")
+        << full.mid(0, 12) << int(DefExtent::FirstBlock) << 1 << 90 << "年末ビンゴ" << 8 << 102 << 0 << 0;
     QStringList zero = full.mid(0, 28);
     zero[27] = QStringLiteral("0");
-    QTest::newRow("line 28 zero reads 70") << zero << int(DefExtent::FirstBlock) << 1 << 90 << "年末ビンゴ" << 8 << 102
-                                           << 70 << 0;
+    QTest::newRow("line 28 zero reads 70")
+        << zero << int(DefExtent::FirstBlock) << 1 << 90 << "年末ビンゴ" << 8 << 102 << 70 << 0;
     for (const char *v : {"00", " 0", ""}) {
         QStringList other = zero;
         other[27] = QString::fromLatin1(v);
@@ -132,10 +134,20 @@ void TestSettingsFile::missingFileGivesDefaultsAndWritesNothing()
 void TestSettingsFile::appliesWindowSettings()
 {
     TestStage t;
-    t.writeText(QStringLiteral("def.txt"),
-                defText(1, 75, QStringLiteral("T"), QString(), 6,
-                        {{3, 1}, {4, 10}, {5, 20}, {6, 30}, {7, 1}, {11, 1}, {13, 1}, {14, 2}, {15, 3}, {16, 4},
-                         {17, 5}, {18, 6}, {19, 1}}));
+    t.writeText(QStringLiteral("def.txt"), defText(1, 75, QStringLiteral("T"), QString(), 6,
+                                                   {{3, 1},
+                                                    {4, 10},
+                                                    {5, 20},
+                                                    {6, 30},
+                                                    {7, 1},
+                                                    {11, 1},
+                                                    {13, 1},
+                                                    {14, 2},
+                                                    {15, 3},
+                                                    {16, 4},
+                                                    {17, 5},
+                                                    {18, 6},
+                                                    {19, 1}}));
     MainWin &w = t.open();
     QVERIFY(w.sFlag);
     QVERIFY(w.fontflag);
@@ -149,7 +161,8 @@ void TestSettingsFile::appliesWindowSettings()
 
     // Neither 0 nor 1: windowed, and the menu bar hidden all the same.
     TestStage odd;
-    odd.writeText(QStringLiteral("def.txt"), defText(1, 75, QStringLiteral("T"), QString(), 6, {{11, 2}, {3, 7}}));
+    odd.writeText(QStringLiteral("def.txt"),
+                  defText(1, 75, QStringLiteral("T"), QString(), 6, {{11, 2}, {3, 7}}));
     MainWin &o = odd.open();
     QVERIFY(!o.isFullScreenFlag());
     QVERIFY(!o.menuBarShown());
@@ -267,14 +280,10 @@ void TestSettingsFile::failedSaveKeepsOldFile()
     MainWin &w = t.open();
     w.terop = QStringLiteral("新しい設定");
 
-    struct rlimit old {};
-    getrlimit(RLIMIT_FSIZE, &old);
-    signal(SIGXFSZ, SIG_IGN);
-    struct rlimit tiny = old;
-    tiny.rlim_cur = 16;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const WriteResult r = w.SaveDef();
-    setrlimit(RLIMIT_FSIZE, &old);
+    const WriteResult r = [&] {
+        FileSizeLimit full(16);
+        return full.ok() ? w.SaveDef() : WriteResult{true, {}, 0};
+    }();
 
     QVERIFY(!r.ok);
     QVERIFY(!r.error.isEmpty());

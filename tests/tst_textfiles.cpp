@@ -6,8 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
+#include "support/filesizelimit.h"
 
 using namespace zelvo;
 
@@ -134,7 +133,8 @@ void TestTextFiles::leadingInt_data()
     QTest::newRow("digits then letters") << QStringLiteral("12abc") << 12;
     QTest::newRow("empty") << QString() << 0;
     QTest::newRow("huge") << QStringLiteral("99999999999999999999") << std::numeric_limits<int>::max();
-    QTest::newRow("huge negative") << QStringLiteral("-99999999999999999999") << std::numeric_limits<int>::min();
+    QTest::newRow("huge negative") << QStringLiteral("-99999999999999999999")
+                                   << std::numeric_limits<int>::min();
     QTest::newRow("fullwidth digit") << QStringLiteral("１") << 0;
 }
 
@@ -151,15 +151,10 @@ void TestTextFiles::failedWriteKeepsOldFile()
     const QString path = dir.filePath(QStringLiteral("def.txt"));
     QVERIFY(writeTextFile(path, QStringLiteral("old contents\n")).ok);
 
-    // A file-size limit makes the write fail even for root (a full disk, in effect).
-    struct rlimit old {};
-    getrlimit(RLIMIT_FSIZE, &old);
-    signal(SIGXFSZ, SIG_IGN);
-    struct rlimit tiny = old;
-    tiny.rlim_cur = 8;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const WriteResult r = writeTextFile(path, QString(200, u'x'));
-    setrlimit(RLIMIT_FSIZE, &old);
+    const WriteResult r = [&] {
+        test::FileSizeLimit full(8);
+        return full.ok() ? writeTextFile(path, QString(200, u'x')) : WriteResult{true, {}, 0};
+    }();
 
     QVERIFY(!r.ok);
     QVERIFY(!r.error.isEmpty());
@@ -168,7 +163,8 @@ void TestTextFiles::failedWriteKeepsOldFile()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("def.txt")});
 
     // A folder that is not there: a clear failure, nothing created.
-    const WriteResult missing = writeTextFile(dir.filePath(QStringLiteral("no/such/def.txt")), QStringLiteral("x"));
+    const WriteResult missing =
+        writeTextFile(dir.filePath(QStringLiteral("no/such/def.txt")), QStringLiteral("x"));
     QVERIFY(!missing.ok);
 }
 
