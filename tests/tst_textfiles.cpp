@@ -39,6 +39,7 @@ void TestTextFiles::encodesWindowsShiftJis_data()
     QTest::newRow("cent pound not") << QStringLiteral("¢£¬") << QByteArray::fromHex("8191819281ca");
     QTest::newRow("NEC circled one") << QStringLiteral("①") << QByteArray::fromHex("8740");
     QTest::newRow("IBM kanji taka") << QStringLiteral("髙") << QByteArray::fromHex("fbfc");
+    QTest::newRow("decomposed kana from a Mac") << QStringLiteral("か\u3099") << QByteArray::fromHex("82aa");
     QTest::newRow("kana and ascii") << QStringLiteral("ビンゴ75") << QByteArray::fromHex("8372839383533735");
 }
 

@@ -8,12 +8,6 @@ namespace {
 
 const QString kThemes = QStringLiteral("theme");
 
-// A name as the settings window stores it: through Shift_JIS and back.
-QString converted(const QString &name)
-{
-    return text::decode(text::encode(name).bytes);
-}
-
 bool isPlainName(const QString &name)
 {
     return !name.isEmpty() && name != QStringLiteral(".") && name != QStringLiteral("..") &&
@@ -38,8 +32,8 @@ ThemeFolder ThemeFolder::find(const EventFolder &folder, const QString &theme)
         // A folder copied from a Mac lists its kana decomposed; the stored name is the converted one.
         const QString composed = theme.normalized(QString::NormalizationForm_C);
         for (const FolderEntry &e : folder.list(kThemes)) {
-            if (e.isFolder &&
-                (converted(e.name) == theme || e.name.normalized(QString::NormalizationForm_C) == composed)) {
+            if (e.isFolder && (text::shiftJisForm(e.name) == theme ||
+                               e.name.normalized(QString::NormalizationForm_C) == composed)) {
                 listed = e.name;
                 break;
             }

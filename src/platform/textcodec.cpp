@@ -31,12 +31,32 @@ char32_t toCp932Form(char32_t c)
 
 } // namespace
 
+QString composeMarks(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n) {
+        qsizetype end = i + (text.at(i).isHighSurrogate() && i + 1 < n ? 2 : 1);
+        while (end < n && text.at(end).isMark())
+            ++end;
+        if (end - i > 1)
+            out.append(text.mid(i, end - i).normalized(QString::NormalizationForm_C));
+        else
+            out.append(text.mid(i, end - i));
+        i = end;
+    }
+    return out;
+}
+
 Encoded encode(const QString &text)
 {
     Encoded out;
     QString mapped;
     mapped.reserve(text.size());
-    for (char32_t c : text.toUcs4()) {
+    // The codec has no combining marks: it would write each as "?".
+    for (char32_t c : composeMarks(text).toUcs4()) {
         const char32_t m = toCp932Form(c);
         if (m > 0xFFFF)
             mapped.append(QString::fromUcs4(&m, 1));
@@ -77,6 +97,11 @@ QString decode(const QByteArray &bytes)
         return asUtf8;
     }
     return decodeCp932(bytes);
+}
+
+QString shiftJisForm(const QString &text)
+{
+    return decodeCp932(encode(text).bytes);
 }
 
 QString decodeCp932(const QByteArray &bytes)

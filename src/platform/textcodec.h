@@ -14,8 +14,16 @@ struct Encoded
 };
 
 // Text to CP932. The wave dash and its siblings that input methods type (〜 ‖ − ¢ £ ¬)
-// are written as the CP932 characters users mean (0x8160 …).
+// are written as the CP932 characters users mean (0x8160 …), and letters with combining
+// marks (kana copied from a Mac: か + U+3099) as their composed character.
 Encoded encode(const QString &text);
+
+// Letters followed by combining marks composed into one character. Nothing else changes,
+// so compatibility ideographs keep their own code points (full NFC would not).
+QString composeMarks(const QString &text);
+
+// What a trip through Shift_JIS makes of a name: composed kana, "?" for what it cannot hold.
+QString shiftJisForm(const QString &text);
 
 // Bytes to text: valid UTF-8 (with or without a byte-order mark) is read as UTF-8,
 // anything else as CP932; bytes CP932 cannot read become U+FFFD.

@@ -43,40 +43,6 @@ int totalCount(const QList<PrizeRow> &rows)
     return int(std::clamp<qint64>(sum, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
-QString composeMarks(const QString &text)
-{
-    QString out;
-    out.reserve(text.size());
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n) {
-        qsizetype end = i + (text.at(i).isHighSurrogate() && i + 1 < n ? 2 : 1);
-        while (end < n && text.at(end).isMark())
-            ++end;
-        if (end - i > 1)
-            out.append(text.mid(i, end - i).normalized(QString::NormalizationForm_C));
-        else
-            out.append(text.mid(i, end - i));
-        i = end;
-    }
-    return out;
-}
-
-QByteArray shiftJisBytes(const QString &text)
-{
-    return text::encode(composeMarks(text)).bytes;
-}
-
-QString shiftJisForm(const QString &text)
-{
-    return fromShiftJis(shiftJisBytes(text));
-}
-
-QString fromShiftJis(const QByteArray &bytes)
-{
-    return text::decodeCp932(bytes);
-}
-
 QList<PrizeRow> catalogueRows(const std::vector<FolderEntry> &entries,
                               const std::function<QString(const QString &)> &convert)
 {

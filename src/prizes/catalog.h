@@ -31,20 +31,6 @@ int countValue(const PrizeRow &row);
 // The count values of every row added up, held within int.
 int totalCount(const QList<PrizeRow> &rows);
 
-// Letters followed by combining marks (kana copied from a Mac: か + U+3099) composed into one
-// character. Nothing else changes, so compatibility ideographs keep their own code points.
-QString composeMarks(const QString &text);
-
-// A name in Shift_JIS, marks composed first: the encoder has no combining marks and would
-// drop them.
-QByteArray shiftJisBytes(const QString &text);
-
-// What a trip through Shift_JIS makes of a name: composed kana, "?" for what it cannot hold.
-QString shiftJisForm(const QString &text);
-
-// Bytes read as CP932 and nothing else: the bytes of "ﾃｩ" are valid UTF-8 too.
-QString fromShiftJis(const QByteArray &bytes);
-
 // The rows of a listing of the prize folder, in listing order: hidden entries and names that
 // begin with "." after conversion are no prizes. convert is the name conversion (Cnvmoji).
 QList<PrizeRow> catalogueRows(const std::vector<FolderEntry> &entries,

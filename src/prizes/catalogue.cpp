@@ -4,6 +4,7 @@
 #include "stage/mainwin.h"
 
 #include "platform/files.h"
+#include "platform/textcodec.h"
 
 #include <QFile>
 #include <optional>
@@ -20,7 +21,7 @@ constexpr qint64 kMaxScratchBytes = 64 * 1024;
 std::optional<QString> scratchRoundTrip(const EventFolder &folder, const QString &text)
 {
     const QString scratch = folder.child(QString::fromUtf16(kScratchFile));
-    if (!writeFileAtomically(scratch, shiftJisBytes(text)).ok)
+    if (!writeFileAtomically(scratch, text::encode(text).bytes).ok)
         return std::nullopt;
     QFile file(scratch);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxScratchBytes)
@@ -28,7 +29,8 @@ std::optional<QString> scratchRoundTrip(const EventFolder &folder, const QString
     const QByteArray back = file.read(kMaxScratchBytes);
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-    return fromShiftJis(back);
+    // CP932 and nothing else: the bytes of "ﾃｩ" are valid UTF-8 too.
+    return text::decodeCp932(back);
 }
 
 } // namespace
@@ -45,7 +47,7 @@ void MainWin::LoadKeihin()
     // Should the file fail, no name is converted, as Cnvmoji would leave each one.
     const bool converting = entries.empty() || scratchRoundTrip(pf.folder, entries.back().name).has_value();
     kList = catalogueRows(
-        entries, [converting](const QString &name) { return converting ? shiftJisForm(name) : name; });
+        entries, [converting](const QString &name) { return converting ? text::shiftJisForm(name) : name; });
     kMax = int(kList.size());
     SetKP();
 }
