@@ -27,10 +27,8 @@ void endMovie(MainWin &w)
     w.mvflag = false;
     w.mvp->stop();
     w.opent->setMode(timerModeFrom(w.OpenTmode));
-    if (w.sFlag && w.msound[kMusic]) {
-        w.msound[kMusic]->setVolume(w.sousa[20]);
-        w.msound[kMusic]->loop();
-    }
+    if (w.sFlag)
+        w.MusicStart();
 }
 
 } // namespace
@@ -59,10 +57,17 @@ void MainWin::SoundSet()
     const QString music = folder.file(kMusicFile);
     if (!music.isEmpty())
         msound[kMusic] = pf.sound->open(pf.folder.child(music), SoundKind::Music);
-    if (sFlag && msound[kMusic]) {
-        msound[kMusic]->setVolume(sousa[20]);
-        msound[kMusic]->loop();
-    }
+    if (sFlag)
+        MusicStart();
+}
+
+void MainWin::MusicStart()
+{
+    // The music may have been loaded while sound was off: it gets its volume on every start.
+    if (!msound[kMusic])
+        return;
+    msound[kMusic]->setVolume(sousa[20]);
+    msound[kMusic]->loop();
 }
 
 void MainWin::SoundPlay(int index)
@@ -86,16 +91,10 @@ void MainWin::soundBtn_Action()
     sFlag = !sFlag;
     soundBtn->setIcon(QIcon(
         QPixmap::fromImage(pictures.get(sFlag ? QStringLiteral("s_on.gif") : QStringLiteral("s_off.gif")))));
-    if (!msound[kMusic])
-        return;
-    if (sFlag) {
-        // The music may have been loaded while sound was off: give it its volume on every start.
-        msound[kMusic]->setVolume(sousa[20]);
-        msound[kMusic]->loop();
-    } else {
-        // Effects run on: a spin sound ends when its draw stops it.
-        msound[kMusic]->stop();
-    }
+    if (sFlag)
+        MusicStart();
+    else if (msound[kMusic])
+        msound[kMusic]->stop(); // effects run on: a spin sound ends when its draw stops it
 }
 
 void MainWin::MovieSet(const QString &name)

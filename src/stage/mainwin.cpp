@@ -155,11 +155,13 @@ void MainWin::buildControlPanel()
     sentakuBtn = makeButton(ContBox, QStringLiteral("景品選択"), QRect(10, 72, 224, 32), 16);
     sentakuBtn->setObjectName(QStringLiteral("sentakuBtn"));
     // The two presses the audience waits for get a bevel of their own, apart from the small buttons.
-    const QString bevel = QStringLiteral(
-        "QPushButton { border: 1px solid #8a8f99; border-radius: 8px; color: #1f2430;"
-        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:0.5 #eef0f4, stop:1 #d5d9e1); }"
-        "QPushButton:pressed { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #d5d9e1, stop:1 #f4f5f8); }"
-        "QPushButton:disabled { color: #9aa0aa; border-color: #b8bcc4; }");
+    const QString bevel =
+        QStringLiteral("QPushButton { border: 1px solid #8a8f99; border-radius: 8px; color: #1f2430;"
+                       " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:0.5 "
+                       "#eef0f4, stop:1 #d5d9e1); }"
+                       "QPushButton:pressed { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 "
+                       "#d5d9e1, stop:1 #f4f5f8); }"
+                       "QPushButton:disabled { color: #9aa0aa; border-color: #b8bcc4; }");
     startBtn->setStyleSheet(bevel);
     sentakuBtn->setStyleSheet(bevel);
     fullBtn = makeButton(ContBox, QString(), QRect(355, 80, 24, 24), 11);
@@ -281,10 +283,8 @@ void MainWin::Event_Open()
         pictures.get(isFullScreenFlag() ? QStringLiteral("snfull.gif") : QStringLiteral("sfull.gif")))));
     if (sFlag) {
         // The loader has usually started the music: looping it again leaves it running.
-        if (msound[4] && !msound[4]->isPlaying()) {
-            msound[4]->setVolume(sousa[20]);
-            msound[4]->loop();
-        }
+        if (msound[4] && !msound[4]->isPlaying())
+            MusicStart();
         soundBtn->setIcon(QIcon(QPixmap::fromImage(pictures.get(QStringLiteral("s_on.gif")))));
     } else {
         soundBtn->setIcon(QIcon(QPixmap::fromImage(pictures.get(QStringLiteral("s_off.gif")))));

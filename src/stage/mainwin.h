@@ -132,6 +132,8 @@ public:
     void SoundPlay(int index);
     void SoundStop(int index);
     void soundBtn_Action();
+    // Loops the background music, if any, at its volume (set on every start).
+    void MusicStart();
     void MovieSet(const QString &name);
     // A movie key ("y" "u" "i" "o" "p"): shows the theme's movie, or ends the one on show.
     void MovieKey(const QString &key);
