@@ -13,8 +13,6 @@ namespace {
 // The menu bar comes back when the pointer is above this line in full screen.
 constexpr int kMenuBand = 60;
 
-const QString kMovieKeys = QStringLiteral("yuiop");
-
 } // namespace
 
 void MainWin::fullBtn_Action()
@@ -104,8 +102,7 @@ bool MainWin::KeyDown(const QString &key)
     const QString letter = key.size() == 1 && key.at(0).isLetter() ? key.toLower() : key;
     if (letter == QStringLiteral("z"))
         cwright->setVisible(cwright->isHidden());
-    if (letter.size() == 1 && kMovieKeys.contains(letter))
-        MovieKey(letter);
+    MovieKey(letter); // any key: it acts on the five movie keys only
     if (letter == QStringLiteral("s") && mvflag)
         mvp->stop();
     Dispmessage(key);
